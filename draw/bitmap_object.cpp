@@ -8,7 +8,7 @@
 
 namespace lumbra {
 
-bool BitmapObject::AdoptBitmap(GpStatus status, Gdiplus::GpBitmap* bitmap) { return Adopt(status, bitmap); }
+bool BitmapObject::AdoptBitmap(GpStatus status, Gdiplus::GpBitmap* const& bitmap) { return Adopt(status, bitmap); }
 
 bool BitmapObject::LoadFromFile(const std::string& path, std::optional<bool> useIcm) {
     return LoadFromFileW(TextToWide(path), useIcm);

@@ -56,7 +56,7 @@ public:
     static void GetRotatedSize(float width, float height, float angle, float& outWidth, float& outHeight);
 
 private:
-    bool AdoptBitmap(GpStatus status, Gdiplus::GpBitmap* bitmap);
+    bool AdoptBitmap(GpStatus status, Gdiplus::GpBitmap* const& bitmap);
 };
 
 }  // namespace lumbra

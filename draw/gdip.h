@@ -57,9 +57,10 @@ public:
     }
 
 protected:
-    // Stores what a creation call produced (nothing on failure).
+    // Stores what a creation call produced (nothing on failure). created is read by reference:
+    // in Adopt(Create(&made), made) the arguments may be evaluated in either order.
     template <typename Created>
-    bool Adopt(GpStatus status, Created* created) {
+    bool Adopt(GpStatus status, Created* const& created) {
         SetNativeHandle(status == Gdiplus::Ok ? static_cast<Handle*>(created) : nullptr);
         return TrackStatus(status);
     }
