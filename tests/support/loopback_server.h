@@ -9,8 +9,8 @@
 namespace lumbra::test {
 
 struct ScriptedAnswer {
-    std::string body;                 // response body bytes
-    std::string extraHeaders;         // extra header lines, each ending "\r\n" (e.g. Set-Cookie)
+    std::string body{};               // response body bytes
+    std::string extraHeaders{};       // extra header lines, each ending "\r\n" (e.g. Set-Cookie)
     int status = 200;
     bool closeMidBody = false;        // announce Content-Length of the full body, send half, close
 };
