@@ -55,6 +55,8 @@ TEST(RegexObject, FlagsForCaseLinesAndGlobal) {
     RegexObject regex;
     ASSERT_TRUE(regex.Run("<TAG>", "<tag>", 1));
     EXPECT_EQ(regex.MatchCount(), 0);
+    ASSERT_TRUE(regex.Run(WideToGbk(L"жa"), WideToGbk(L"ЖA")));  // letters beyond ASCII fold too
+    EXPECT_EQ(regex.MatchCount(), 1);
     ASSERT_TRUE(regex.Run("^x.", "x1\nx2"));  // multiline by default
     EXPECT_EQ(regex.MatchCount(), 2);
     ASSERT_TRUE(regex.Run("^x.", "x1\nx2", 0, 0));
