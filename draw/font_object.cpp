@@ -5,7 +5,29 @@
 #include "draw/graphics_object.h"
 #include "draw/text_to_wide.h"
 
+#include <vector>
+
 namespace lumbra {
+namespace {
+
+// The face GDI actually draws a font with. The default GUI font names "MS Shell Dlg", a
+// substitute that GDI+ refuses as not TrueType; the realised outline face is what the user sees.
+bool RealisedFace(HDC dc, HFONT font, LOGFONTW& description) {
+    HGDIOBJ previous = SelectObject(dc, font);
+    const UINT size = GetOutlineTextMetricsW(dc, 0, nullptr);
+    std::vector<std::uint8_t> block(size);
+    auto* metrics = reinterpret_cast<OUTLINETEXTMETRICW*>(block.data());
+    const bool read = size > 0 && GetOutlineTextMetricsW(dc, size, metrics) != 0;
+    SelectObject(dc, previous);
+    if (!read) return false;
+    const auto offset = reinterpret_cast<std::uintptr_t>(metrics->otmpFamilyName);
+    if (offset == 0 || offset >= size) return false;
+    const auto* family = reinterpret_cast<const wchar_t*>(block.data() + offset);
+    lstrcpynW(description.lfFaceName, family, LF_FACESIZE);
+    return true;
+}
+
+}  // namespace
 
 bool FontObject::CreateFromFamily(const FontFamilyObject& family, float emSize, int style, int unit) {
     Gdiplus::GpFont* font = nullptr;
@@ -20,7 +42,9 @@ bool FontObject::CreateDefault() {
         return TrackStatus(Gdiplus::GenericError);
     }
     HDC screen = GetDC(nullptr);
-    const bool created = CreateFromLogFontW(screen, description);
+    bool created = CreateFromLogFontW(screen, description);
+    if (!created && RealisedFace(screen, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), description))
+        created = CreateFromLogFontW(screen, description);
     ReleaseDC(nullptr, screen);
     return created;
 }

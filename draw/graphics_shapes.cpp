@@ -143,7 +143,15 @@ bool GraphicsObject::DrawClosedCurve2I(const PenObject& pen, std::span<const Poi
         gdip::GdipDrawClosedCurve2I(handle_, pen.GetNativeHandle(), points.data(), CountOf(points), tension));
 }
 
-bool GraphicsObject::Clear(std::uint32_t argb) { return TrackStatus(gdip::GdipGraphicsClear(handle_, argb)); }
+bool GraphicsObject::Clear(std::uint32_t argb) {
+    // The whole surface, whatever the clip: the library would honour it.
+    RegionObject clip;
+    if (!GetClip(clip)) return false;
+    gdip::GdipResetClip(handle_);
+    const GpStatus status = gdip::GdipGraphicsClear(handle_, argb);
+    gdip::GdipSetClipRegion(handle_, clip.GetNativeHandle(), Gdiplus::CombineModeReplace);
+    return TrackStatus(status);
+}
 
 bool GraphicsObject::FillRectangle(const BrushObject& brush, float x, float y, float width, float height) {
     return TrackStatus(gdip::GdipFillRectangle(handle_, brush.GetNativeHandle(), x, y, width, height));
