@@ -209,17 +209,20 @@ TEST(WebPageAccessFailures, WrongMethodShowsTheNoticeAndSendsNothing) {
     EXPECT_TRUE(server.Requests().empty());
 }
 
+bool appMessageHandled = false;
+
+LRESULT CALLBACK NoteAppMessage(HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_APP) appMessageHandled = true;
+    return DefWindowProcW(window, message, w, l);
+}
+
 TEST(WebPageAccessWaiting, WindowMessagesRunWhileTheBodyArrives) {
     LoopbackServer server;
     server.Serve("/slow", {{"x"}});
-    static bool handled = false;
     WNDCLASSW windowClass{};
     windowClass.lpszClassName = L"LumbraFetchWaitTest";
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM w, LPARAM l) -> LRESULT {
-        if (message == WM_APP) handled = true;
-        return DefWindowProcW(window, message, w, l);
-    };
+    windowClass.lpfnWndProc = NoteAppMessage;
     RegisterClassW(&windowClass);
     HWND window = CreateWindowW(windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                 windowClass.hInstance, nullptr);
@@ -227,7 +230,7 @@ TEST(WebPageAccessWaiting, WindowMessagesRunWhileTheBodyArrives) {
     PostMessageW(window, WM_APP, 0, 0);
     std::string address = server.BaseAddress() + "/slow";
     EXPECT_EQ(AsText(网页_访问(address)), "x");
-    EXPECT_TRUE(handled);
+    EXPECT_TRUE(appMessageHandled);
     DestroyWindow(window);
 }
 
