@@ -1,0 +1,34 @@
+// Start-up: the process-wide objects, the drawing session, the main window and the message loop.
+#include "app/main_window.h"
+#include "app/message_loop.h"
+#include "app/process_objects.h"
+#include "draw/gdiplus_session.h"
+
+#include <objbase.h>
+
+namespace {
+
+// The shell may hand an address to a COM handler, which needs an apartment on this thread.
+class ComApartment {
+public:
+    ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (initialised_) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialised_;
+};
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    ComApartment com;
+    lumbra::ProcessObjects objects;
+    lumbra::GdiplusSession gdiplus;
+    lumbra::MainWindow window;
+    if (!window.Load()) return 0;
+    return lumbra::RunMessageLoop();
+}
