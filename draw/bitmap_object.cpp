@@ -124,11 +124,27 @@ bool BitmapObject::SetResolution(float dpiX, float dpiY) {
     return TrackStatus(gdip::GdipBitmapSetResolution(GetBitmapHandle(), dpiX, dpiY));
 }
 
+namespace {
+
+// Effects came with GDI+ 1.1: looked up at run time, so the program still starts on a system
+// (or links against an import library) without them.
+using ApplyEffectCall = GpStatus(WINGDIPAPI*)(Gdiplus::GpBitmap*, Gdiplus::CGpEffect*, RECT*, BOOL, VOID**, INT*);
+
+ApplyEffectCall ApplyEffectFunction() {
+    HMODULE library = GetModuleHandleW(L"gdiplus.dll");
+    return library ? reinterpret_cast<ApplyEffectCall>(
+                         reinterpret_cast<void (*)()>(GetProcAddress(library, "GdipBitmapApplyEffect")))
+                   : nullptr;
+}
+
+}  // namespace
+
 bool BitmapObject::ApplyEffect(Gdiplus::CGpEffect* effect, std::optional<RECT> area) {
+    static const ApplyEffectCall apply = ApplyEffectFunction();
+    if (!apply) return TrackStatus(Gdiplus::NotImplemented);
     void* auxData = nullptr;
     INT auxSize = 0;
-    const GpStatus status = gdip::GdipBitmapApplyEffect(GetBitmapHandle(), effect, area ? &*area : nullptr, FALSE,
-                                                        &auxData, &auxSize);
+    const GpStatus status = apply(GetBitmapHandle(), effect, area ? &*area : nullptr, FALSE, &auxData, &auxSize);
     if (auxData) gdip::GdipFree(auxData);
     return TrackStatus(status);
 }
