@@ -2,6 +2,7 @@
 
 #include "app/picture_box.h"
 #include "app/plain_containers.h"
+#include "app/transparent_label.h"
 
 #include <commctrl.h>
 
@@ -27,7 +28,7 @@ WindowKind KindOf(ControlKind kind) {
     case ControlKind::GroupBox:
         return {WC_BUTTONW, BS_GROUPBOX, WS_EX_CONTROLPARENT};
     case ControlKind::TransparentLabel:
-        return {WC_STATICW, SS_LEFT | SS_NOPREFIX, WS_EX_TRANSPARENT};
+        return {kTransparentLabelClass, 0, WS_EX_TRANSPARENT};
     case ControlKind::Button:
         return {WC_BUTTONW, BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0};
     case ControlKind::ReportList:
@@ -42,6 +43,7 @@ void RegisterControlClasses() {
         InitCommonControlsEx(&classes);
         RegisterPictureBoxClass();
         RegisterTabPageClass();
+        RegisterTransparentLabelClass();
         return true;
     }();
     (void)registered;
@@ -82,7 +84,7 @@ std::vector<HWND> PagesOf(HWND tabControl) {
 
 }  // namespace
 
-std::vector<HWND> CreateControls(HWND window, std::span<const ControlDef> table, HFONT font, HFONT labelFont) {
+std::vector<HWND> CreateControls(HWND window, std::span<const ControlDef> table, HFONT font) {
     RegisterControlClasses();
     int maxId = 0;
     for (const ControlDef& def : table) maxId = std::max(maxId, def.id);
@@ -100,17 +102,13 @@ std::vector<HWND> CreateControls(HWND window, std::span<const ControlDef> table,
                                        nullptr);
         controls[static_cast<size_t>(def.id)] = control;
         if (!control) continue;
-        SendMessageW(control, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(def.kind == ControlKind::TransparentLabel ? labelFont : font), FALSE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         switch (def.kind) {
         case ControlKind::TabPage:
             AddTab(parent, def.text);
             break;
         case ControlKind::GroupBox:
             MakeGroupBoxContainer(control);
-            break;
-        case ControlKind::TransparentLabel:
-            MakeTransparentLabel(control);
             break;
         case ControlKind::ReportList:
             AddColumns(control, def.columns);

@@ -35,9 +35,9 @@ struct ControlDef {
 constexpr int kTheWindow = 0;
 
 // Creates the controls in table order (every parent before its children) and gives each the
-// font, labels the label font; the window of a control is at the index of its id. Pages
-// start hidden: ShowTabPage shows one.
-std::vector<HWND> CreateControls(HWND window, std::span<const ControlDef> table, HFONT font, HFONT labelFont);
+// font; the window of a control is at the index of its id. Pages start hidden: ShowTabPage
+// shows one.
+std::vector<HWND> CreateControls(HWND window, std::span<const ControlDef> table, HFONT font);
 
 // Shows the page of the given index of a tab control and hides its other pages.
 void ShowTabPage(HWND tabControl, int index);

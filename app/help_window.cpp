@@ -139,7 +139,7 @@ LRESULT HelpWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void HelpWindow::OnCreate() {
     font_ = CreateDesignFont();
-    controls_ = CreateControls(window_, kLayout, font_.Get(), font_.Get());
+    controls_ = CreateControls(window_, kLayout, font_.Get());
     picture_ = LoadEmbeddedBitmap(IDR_HELP_BANNER_JPEG);
     SetPictureBoxPicture(controls_[hw::图片框1], picture_.Get());
 }

@@ -155,8 +155,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::OnCreate() {
     font_ = CreateDesignFont();
-    labelFont_ = CreateLabelFont();
-    controls_ = CreateControls(window_, mw::Layout(), font_.Get(), labelFont_.Get());
+    controls_ = CreateControls(window_, mw::Layout(), font_.Get());
     loaderControls_.window = window_;
     loaderControls_.versionLabel = Control(mw::透明标签_版本信息);
     for (size_t i = 0; i < loaderControls_.announcementButtons.size(); ++i) {

@@ -49,7 +49,6 @@ private:
 
     HWND window_ = nullptr;
     ScopedFont font_;
-    ScopedFont labelFont_;
     ScopedBitmap banner_;
     std::vector<HWND> controls_;
     MainWindowControls loaderControls_;

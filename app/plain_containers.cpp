@@ -6,16 +6,9 @@ namespace lumbra {
 namespace {
 
 constexpr UINT_PTR kContainerSubclass = 1;
-constexpr UINT_PTR kLabelSubclass = 2;
 
-bool IsTransparent(HWND control) { return (GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0; }
-
-LRESULT ControlColour(HDC dc, HWND control) {
+LRESULT ControlColour(HDC dc) {
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    if (IsTransparent(control)) {
-        SetBkMode(dc, TRANSPARENT);
-        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-    }
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
@@ -29,7 +22,7 @@ bool ContainerMessage(HWND container, UINT message, WPARAM wParam, LPARAM lParam
         return true;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-        result = ControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        result = ControlColour(reinterpret_cast<HDC>(wParam));
         return true;
     case WM_ERASEBKGND: {
         RECT client;
@@ -56,26 +49,6 @@ LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
-LRESULT CALLBACK TransparentLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    switch (message) {
-    case WM_SETTEXT: {
-        // The label paints no background, so the old text would stay under the new one.
-        const LRESULT result = DefSubclassProc(label, message, wParam, lParam);
-        HWND parent = GetParent(label);
-        RECT area;
-        GetWindowRect(label, &area);
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-        RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-        return result;
-    }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(label, TransparentLabelProc, kLabelSubclass);
-        return DefSubclassProc(label, message, wParam, lParam);
-    default:
-        return DefSubclassProc(label, message, wParam, lParam);
-    }
-}
-
 }  // namespace
 
 void RegisterTabPageClass() {
@@ -92,7 +65,5 @@ void RegisterTabPageClass() {
 }
 
 void MakeGroupBoxContainer(HWND groupBox) { SetWindowSubclass(groupBox, GroupBoxProc, kContainerSubclass, 0); }
-
-void MakeTransparentLabel(HWND label) { SetWindowSubclass(label, TransparentLabelProc, kLabelSubclass, 0); }
 
 }  // namespace lumbra

@@ -11,8 +11,5 @@ inline constexpr wchar_t kTabPageClass[] = L"LumbraTabPage";
 void RegisterTabPageClass();
 // Makes a group box a container of the controls created inside it.
 void MakeGroupBoxContainer(HWND groupBox);
-// A label with WS_EX_TRANSPARENT shows its text over its parent's painting; a new text makes
-// the parent repaint behind it first.
-void MakeTransparentLabel(HWND label);
 
 }  // namespace lumbra
