@@ -69,7 +69,6 @@ bool MainWindow::Load() {
     CreateWindowExW(0, kClassName, L"", kStyle, mw::kLeft, mw::kTop, frame.right - frame.left,
                     frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!window_) return false;
-    ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);
     return true;
 }
@@ -174,6 +173,8 @@ void MainWindow::OnCreate() {
     StartAnnouncementReveal(loaderControls_);
     StartSoftwareInfoLoader(loaderControls_);
     StartActivityLoader(loaderControls_);
+    // Shown before the help window opens, so that the help window comes up in front of it.
+    ShowWindow(window_, SW_SHOWNORMAL);
     LoadHelpWindow();
 }
 

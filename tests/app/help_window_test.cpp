@@ -36,6 +36,10 @@ TEST_F(HelpWindowTest, OpensWithTheMainWindowInItsDesign) {
     EXPECT_TRUE(IsWindowVisible(help));
     EXPECT_EQ(WindowText(help), L"Lumbra - 新手帮助 - ");
     EXPECT_EQ(GetWindow(help, GW_OWNER), nullptr);
+    // It comes up in front of the main window.
+    HWND front = GetTopWindow(nullptr);
+    while (front && front != help && front != window_.Window()) front = GetWindow(front, GW_HWNDNEXT);
+    EXPECT_EQ(front, help);
     RECT frame, client;
     GetWindowRect(help, &frame);
     GetClientRect(help, &client);
