@@ -70,20 +70,10 @@ HWND ListWithHeader(HWND window, const std::wstring& header) {
 }
 
 HWND DescendantWithTextPrefix(HWND window, const std::wstring& prefix) {
-    struct Search {
-        const std::wstring* prefix;
-        HWND found;
-    } search{&prefix, nullptr};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM parameter) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(parameter);
-            if (SentWindowText(child).rfind(*s->prefix, 0) != 0) return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND child : Descendants(window)) {
+        if (SentWindowText(child).rfind(prefix, 0) == 0) return child;
+    }
+    return nullptr;
 }
 
 std::set<std::wstring> VisibleButtonTexts(HWND window) {

@@ -3,6 +3,7 @@
 #include "app/process_objects.h"
 #include "app/site_address.h"
 #include "loopback_server.h"
+#include "lumbra_process.h"
 #include "main_window_double.h"
 #include "net/code_page_936.h"
 #include "screenshot.h"
@@ -122,50 +123,24 @@ struct FailureCase {
 
 class LoaderFailure : public Loaders, public testing::WithParamInterface<FailureCase> {};
 
-struct BoxSearch {
-    HWND owner;
-    HWND box;
-};
-
 HWND FindOwnedMessageBox(HWND owner) {
-    BoxSearch search{owner, nullptr};
-    EnumWindows(
-        [](HWND candidate, LPARAM parameter) -> BOOL {
-            auto* found = reinterpret_cast<BoxSearch*>(parameter);
-            wchar_t className[16] = {};
-            GetClassNameW(candidate, className, 16);
-            if (std::wstring(className) != L"#32770" || GetWindow(candidate, GW_OWNER) != found->owner) return TRUE;
-            found->box = candidate;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.box;
+    for (HWND window : test::TopLevelWindows()) {
+        if (test::ClassOf(window) == L"#32770" && GetWindow(window, GW_OWNER) == owner) return window;
+    }
+    return nullptr;
 }
 
 std::wstring ChildTexts(HWND box) {
     std::wstring texts;
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM parameter) -> BOOL {
-            *reinterpret_cast<std::wstring*>(parameter) += WindowText(child) + L"\n";
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&texts));
+    for (HWND child : test::Descendants(box)) texts += WindowText(child) + L"\n";
     return texts;
 }
 
 bool ShowsIcon(HWND box) {
-    bool shown = false;
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM parameter) -> BOOL {
-            if (IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0) {
-                *reinterpret_cast<bool*>(parameter) = true;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&shown));
-    return shown;
+    for (HWND child : test::Descendants(box)) {
+        if (IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0) return true;
+    }
+    return false;
 }
 
 TEST_P(LoaderFailure, IsReportedAndEndsTheProgramWhenClosed) {

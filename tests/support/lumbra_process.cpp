@@ -34,6 +34,11 @@ private:
     void* address_ = nullptr;
 };
 
+BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
 DWORD ProcessOf(HWND window) {
     DWORD id = 0;
     GetWindowThreadProcessId(window, &id);
@@ -91,26 +96,35 @@ std::optional<DWORD> LumbraProcess::WaitForExit(DWORD timeoutMs) const {
     return code;
 }
 
+std::vector<HWND> TopLevelWindows() {
+    std::vector<HWND> windows;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<HWND> Descendants(HWND window) {
+    std::vector<HWND> windows;
+    EnumChildWindows(window, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
 std::vector<HWND> ProcessWindows(DWORD id) {
-    struct Search {
-        DWORD id;
-        std::vector<HWND> found;
-    } search{id, {}};
-    EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(parameter);
-            if (ProcessOf(window) == s->id) s->found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    for (HWND window : TopLevelWindows()) {
+        if (ProcessOf(window) == id) found.push_back(window);
+    }
+    return found;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
 }
 
 HWND FindProcessWindow(DWORD id, const std::wstring& className, const std::wstring& title) {
     for (HWND window : ProcessWindows(id)) {
-        wchar_t name[256] = {};
-        GetClassNameW(window, name, 256);
-        if (className == name && IsWindowVisible(window) && (title.empty() || SentWindowText(window) == title)) {
+        if (ClassOf(window) == className && IsWindowVisible(window) && (title.empty() || SentWindowText(window) == title)) {
             return window;
         }
     }
@@ -118,21 +132,11 @@ HWND FindProcessWindow(DWORD id, const std::wstring& className, const std::wstri
 }
 
 std::vector<HWND> DescendantsOfClass(HWND window, const std::wstring& className) {
-    struct Search {
-        const std::wstring* className;
-        std::vector<HWND> found;
-    } search{&className, {}};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM parameter) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(parameter);
-            wchar_t name[256] = {};
-            GetClassNameW(child, name, 256);
-            if (*s->className == name) s->found.push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    for (HWND child : Descendants(window)) {
+        if (ClassOf(child) == className) found.push_back(child);
+    }
+    return found;
 }
 
 std::wstring SentWindowText(HWND window) {

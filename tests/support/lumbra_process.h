@@ -31,6 +31,10 @@ private:
     DWORD id_ = 0;
 };
 
+std::vector<HWND> TopLevelWindows();
+// Children, grandchildren and so on, depth first.
+std::vector<HWND> Descendants(HWND window);
+std::wstring ClassOf(HWND window);
 // The first visible top-level window of process id with that class (and title, when given).
 HWND FindProcessWindow(DWORD id, const std::wstring& className, const std::wstring& title = {});
 // Every top-level window of process id, visible or not.
