@@ -84,6 +84,17 @@ std::set<std::wstring> VisibleButtonTexts(HWND window) {
     return texts;
 }
 
+// The navigation picture box whose top is at y in the window's client area.
+HWND PictureBoxAt(HWND window, int y) {
+    for (HWND box : DescendantsOfClass(window, L"LumbraPictureBox")) {
+        RECT r{};
+        GetWindowRect(box, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        if (r.top == y && r.right - r.left == 88) return box;
+    }
+    return nullptr;
+}
+
 TEST_F(LumbraEndToEnd, ShowsTheSiteAndEndsWithCodeZeroWhenClosed) {
     LoopbackServer server(SitePort());
     if (!server.Listening()) GTEST_SKIP() << "port " << SitePort() << " is taken (is `make run` running?)";
@@ -133,7 +144,18 @@ TEST_F(LumbraEndToEnd, ShowsTheSiteAndEndsWithCodeZeroWhenClosed) {
         EXPECT_EQ(buttons.count(caption), 1u) << testing::PrintToString(std::wstring(caption));
     }
     EXPECT_EQ(server.RequestCount("/zxhd.txt"), 1);
+    // The help window opens in front of the main window.
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Sleep(300);
     SaveScreenshot(window, L"e2e_site");
+    // The navigation picture box "最新活动" switches to the latest list's page.
+    if (HWND latestPage = PictureBoxAt(window, 296)) {
+        PostMessageW(latestPage, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+        PostMessageW(latestPage, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+        WaitForWindow([&] { return IsWindowVisible(latest) ? latest : nullptr; }, 3000);
+        Sleep(300);
+        SaveScreenshot(window, L"e2e_latest_list");
+    }
 
     PostMessageW(window, WM_CLOSE, 0, 0);
     ExpectCleanExit(lumbra);
@@ -179,6 +201,18 @@ TEST_P(LumbraWithoutSite, ReportsTheFailureAndEnds) {
     SaveScreenshot(box, emptyBodies ? L"e2e_empty_bodies" : L"e2e_unreachable");
 
     PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ExpectCleanExit(lumbra);
+}
+
+// Closing the window ends the program at once, whatever its loaders are doing: here they are
+// blocked in their failure messages.
+TEST_F(LumbraEndToEnd, ClosingWhileTheLoadersWaitEndsWithCodeZero) {
+    LumbraProcess lumbra(Widen(LUMBRA_EXE));
+    ASSERT_TRUE(lumbra.Started());
+    ASSERT_NE(WaitForWindow([&] { return FindProcessWindow(lumbra.Id(), L"#32770", L"盒子提示："); }, 30000), nullptr);
+    HWND window = FindProcessWindow(lumbra.Id(), kMainWindowClass);
+    ASSERT_NE(window, nullptr);
+    PostMessageW(window, WM_CLOSE, 0, 0);
     ExpectCleanExit(lumbra);
 }
 

@@ -35,6 +35,9 @@ int wmain(int argc, wchar_t** argv) {
     while (GetTickCount() - start < timeout) {
         if (!window && (window = FindWindowW(lumbra::test::kMainWindowClass, nullptr))) found = GetTickCount();
         if (window && ListsFilled(window) && GetTickCount() - found >= kRevealTime) {
+            // The help window opens in front of the main window.
+            SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            Sleep(300);
             const std::wstring path = lumbra::test::SaveScreenshot(window, argv[1]);
             PostMessageW(window, WM_CLOSE, 0, 0);
             if (path.empty()) {
