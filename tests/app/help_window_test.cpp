@@ -14,17 +14,17 @@ namespace hw = help_window;
 
 HWND HelpWindowOpen() { return FindWindowW(kHelpWindowClass, nullptr); }
 
+BOOL CALLBACK TakeChildWithId(HWND child, LPARAM param) {
+    auto* search = reinterpret_cast<std::pair<int, HWND>*>(param);
+    if (GetDlgCtrlID(child) != search->first) return TRUE;
+    search->second = child;
+    return FALSE;
+}
+
+// A descendant of window by its control identifier.
 HWND Find(HWND window, int id) {
     std::pair<int, HWND> search{id, nullptr};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<std::pair<int, HWND>*>(param);
-            if (GetDlgCtrlID(child) != s->first) return TRUE;
-            s->second = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumChildWindows(window, TakeChildWithId, reinterpret_cast<LPARAM>(&search));
     return search.second;
 }
 

@@ -110,16 +110,16 @@ TEST_F(MessageBoxTest, OwnerOfTheBoxIsTheGivenWindow) {
     DestroyWindow(owner);
 }
 
+INT_PTR CALLBACK IgnoreDialogMessage(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
 TEST(UndressedMessageBox, OnlyMessageBoxDialogsWithoutASkinAreDressed) {
     // An empty dialog template gives a window of the dialog class "#32770".
     struct {
         DLGTEMPLATE header{WS_POPUP, 0, 0, 0, 0, 100, 100};
         WORD menu = 0, windowClass = 0, title = 0;
     } emptyDialog;
-    HWND dialog = CreateDialogIndirectParamW(nullptr, &emptyDialog.header, nullptr,
-                                             [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
-    HWND dressed = CreateDialogIndirectParamW(nullptr, &emptyDialog.header, nullptr,
-                                              [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    HWND dialog = CreateDialogIndirectParamW(nullptr, &emptyDialog.header, nullptr, IgnoreDialogMessage, 0);
+    HWND dressed = CreateDialogIndirectParamW(nullptr, &emptyDialog.header, nullptr, IgnoreDialogMessage, 0);
     SetPropW(dressed, kPropOldWindowProc, reinterpret_cast<HANDLE>(1));
     HWND button = CreateWindowExW(0, L"BUTTON", L"b", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(dialog && dressed && button);

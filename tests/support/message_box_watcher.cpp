@@ -17,18 +17,15 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
+BOOL CALLBACK TakeVisibleBox(HWND window, LPARAM found) {
+    if (ClassOf(window) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 HWND FindBox(DWORD thread) {
     HWND found = nullptr;
-    EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM param) -> BOOL {
-            if (ClassOf(window) == L"#32770" && IsWindowVisible(window)) {
-                *reinterpret_cast<HWND*>(param) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(thread, TakeVisibleBox, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
