@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 namespace lumbra::test {
 namespace {
@@ -219,6 +220,22 @@ TEST_F(MainWindowTest, MinimisingHidesIntoTheTrayAndATrayEventRestores) {
         RECT after;
         GetWindowRect(window, &after);
         EXPECT_TRUE(EqualRect(&before, &after));
+    }
+}
+
+TEST_F(MainWindowTest, ResizingRepaintsTheNavigationBoxesAndTheTabWhole) {
+    std::vector<HWND> repainted;
+    for (int id : {mw::图片框_软件首页, mw::图片框_热门活动, mw::图片框_最新活动, mw::图片框_友情链接,
+                   mw::高级选择夹_导航列表, mw::页面_软件首页}) {
+        repainted.push_back(Control(id));
+    }
+    RedrawWindow(window_.Window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SendMessageW(window_.Window(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(615, 458));
+    for (HWND control : repainted) {
+        RECT client, update;
+        GetClientRect(control, &client);
+        ASSERT_TRUE(GetUpdateRect(control, &update, FALSE));
+        EXPECT_TRUE(EqualRect(&client, &update));
     }
 }
 
