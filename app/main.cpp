@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/message_loop.h"
 #include "app/process_objects.h"
+#include "app/worker_thread.h"
 #include "draw/gdiplus_session.h"
 
 #include <objbase.h>
@@ -28,7 +29,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ComApartment com;
     lumbra::ProcessObjects objects;
     lumbra::GdiplusSession gdiplus;
-    lumbra::MainWindow window;
-    if (!window.Load()) return 0;
-    return lumbra::RunMessageLoop();
+    int exitCode = 0;
+    {
+        lumbra::MainWindow window;
+        if (window.Load()) exitCode = lumbra::RunMessageLoop();
+    }
+    // A loader still fetching or showing its message would use the objects above while they
+    // are destroyed. Ending the process stops those threads before anything is torn down.
+    if (lumbra::WorkerThread::Running() > 0) ExitProcess(static_cast<UINT>(exitCode));
+    return exitCode;
 }

@@ -18,6 +18,9 @@ public:
     bool Started() const { return handle_ != nullptr; }
     HANDLE Handle() const { return handle_; }
 
+    // Workers whose work has not returned yet, process-wide.
+    static int Running();
+
 private:
     HANDLE handle_ = nullptr;
 };

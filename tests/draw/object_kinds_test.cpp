@@ -139,8 +139,11 @@ TEST(Fonts, CreationsAndFamilyNames) {
     FontObject fromGdi;
     ASSERT_TRUE(fromGdi.CreateFromHdcFont(screen, gdiFont));
     EXPECT_EQ(fromGdi.GetStyle() & 1, 1) << "bold";
+    // Without a font handle the DC's selected font is taken; it must be TrueType for GDI+.
+    HGDIOBJ previous = SelectObject(screen, gdiFont);
     FontObject fromDc;
     EXPECT_TRUE(fromDc.CreateFromHdcFont(screen));
+    SelectObject(screen, previous);
     DeleteObject(gdiFont);
     ReleaseDC(nullptr, screen);
 
