@@ -143,7 +143,7 @@ TEST(LeakLoop, EveryKindTenThousandTimesStaysFlat) {
             PROCESS_MEMORY_COUNTERS c{};
             c.cb = sizeof c;
             GetProcessMemoryInfo(GetCurrentProcess(), &c, sizeof c);
-            std::printf("  after %5d rounds: pagefile usage %zu KB\n", i + 1, c.PagefileUsage / 1024);
+            std::printf("  after %5d rounds: pagefile usage %zu KB\n", i + 1, static_cast<std::size_t>(c.PagefileUsage / 1024));
             if (settled == 0) settled = c.PagefileUsage;
         }
     }
