@@ -2,7 +2,7 @@
 # Installs what the build and the tests need; a quick no-op when everything is there.
 set -euo pipefail
 
-packages=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32:i386 wine64 fonts-wine xvfb xauth fonts-wqy-zenhei
+packages=(g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32:i386 wine64 fonts-wine xvfb xauth fonts-wqy-zenhei
           imagemagick googletest libboost1.81-dev cmake make python3)
 
 missing=()
