@@ -1,20 +1,39 @@
 #pragma once
 // A brush whose colour runs from one point to another and repeats beyond them
 // (wrap mode 0, tile, unless changed).
-#include "draw/brush_object.h"
+#include "draw/gradient_brush.h"
 
 #include <cstdint>
-#include <optional>
-#include <vector>
 
 namespace lumbra {
 
-class MatrixObject;
+struct LinearGradientCalls {
+    using Native = Gdiplus::GpLineGradient;
+    static constexpr auto GetTransform = gdip::GdipGetLineTransform;
+    static constexpr auto SetTransform = gdip::GdipSetLineTransform;
+    static constexpr auto ResetTransform = gdip::GdipResetLineTransform;
+    static constexpr auto MultiplyTransform = gdip::GdipMultiplyLineTransform;
+    static constexpr auto TranslateTransform = gdip::GdipTranslateLineTransform;
+    static constexpr auto ScaleTransform = gdip::GdipScaleLineTransform;
+    static constexpr auto RotateTransform = gdip::GdipRotateLineTransform;
+    static constexpr auto GetWrapMode = gdip::GdipGetLineWrapMode;
+    static constexpr auto SetWrapMode = gdip::GdipSetLineWrapMode;
+    static constexpr auto GetRect = gdip::GdipGetLineRect;
+    static constexpr auto GetRectI = gdip::GdipGetLineRectI;
+    static constexpr auto SetGammaCorrection = gdip::GdipSetLineGammaCorrection;
+    static constexpr auto GetGammaCorrection = gdip::GdipGetLineGammaCorrection;
+    static constexpr auto SetBlend = gdip::GdipSetLineBlend;
+    static constexpr auto GetBlend = gdip::GdipGetLineBlend;
+    static constexpr auto GetBlendCount = gdip::GdipGetLineBlendCount;
+    static constexpr auto SetPresetBlend = gdip::GdipSetLinePresetBlend;
+    static constexpr auto GetPresetBlend = gdip::GdipGetLinePresetBlend;
+    static constexpr auto GetPresetBlendCount = gdip::GdipGetLinePresetBlendCount;
+    static constexpr auto SetSigmaBlend = gdip::GdipSetLineSigmaBlend;
+    static constexpr auto SetLinearBlend = gdip::GdipSetLineLinearBlend;
+};
 
-class LinearGradientBrushObject : public BrushObject {
+class LinearGradientBrushObject : public GradientBrush<LinearGradientCalls> {
 public:
-    using Order = std::optional<int>;
-
     bool CreateFromPoints(const PointF& point1, const PointF& point2, std::uint32_t startArgb, std::uint32_t endArgb);
     bool CreateFromPointsI(const Point& point1, const Point& point2, std::uint32_t startArgb, std::uint32_t endArgb);
     bool CreateFromRect(const RectF& rectangle, std::uint32_t startArgb, std::uint32_t endArgb, int mode);
@@ -25,32 +44,6 @@ public:
                                   bool angleIsScalable);
     bool GetLinearColors(std::uint32_t& startArgb, std::uint32_t& endArgb) const;
     bool SetLinearColors(std::uint32_t startArgb, std::uint32_t endArgb);
-    RectF GetRectangle() const;
-    Rect GetRectangleI() const;
-    bool SetGammaCorrection(bool useGamma);
-    bool GetGammaCorrection() const;
-    // factors and positions pair up; positions run from 0 to 1.
-    bool SetBlend(const std::vector<float>& factors, const std::vector<float>& positions);
-    bool GetBlend(std::vector<float>& factors, std::vector<float>& positions) const;
-    int GetBlendCount() const;
-    bool SetInterpolationColors(const std::vector<std::uint32_t>& colors, const std::vector<float>& positions);
-    bool GetInterpolationColors(std::vector<std::uint32_t>& colors, std::vector<float>& positions) const;
-    bool SetBlendBellShape(float focus, float scale);
-    bool SetBlendTriangularShape(float focus, float scale);
-    int GetWrapMode() const;
-    bool SetWrapMode(int mode);
-    bool GetTransform(MatrixObject& target) const;
-    bool SetTransform(const MatrixObject& matrix);
-    bool ResetTransform();
-    bool MultiplyTransform(const MatrixObject& matrix, Order order = std::nullopt);
-    bool TranslateTransform(float dx, float dy, Order order = std::nullopt);
-    bool ScaleTransform(float sx, float sy, Order order = std::nullopt);
-    bool ScaleTransformAt(float sx, float sy, PointF centre, Order order = std::nullopt);
-    bool RotateTransform(float angle, Order order = std::nullopt);
-    bool RotateTransformAt(float angle, PointF centre, Order order = std::nullopt);
-
-private:
-    Gdiplus::GpLineGradient* Line() const { return static_cast<Gdiplus::GpLineGradient*>(handle_); }
 };
 
 }  // namespace lumbra

@@ -1,6 +1,6 @@
 #pragma once
 // A brush whose colour runs from a centre point out to the rim of a shape.
-#include "draw/brush_object.h"
+#include "draw/gradient_brush.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,13 +9,35 @@
 
 namespace lumbra {
 
-class MatrixObject;
 class PathObject;
 
-class PathGradientBrushObject : public BrushObject {
-public:
-    using Order = std::optional<int>;
+struct PathGradientCalls {
+    using Native = Gdiplus::GpPathGradient;
+    static constexpr auto GetTransform = gdip::GdipGetPathGradientTransform;
+    static constexpr auto SetTransform = gdip::GdipSetPathGradientTransform;
+    static constexpr auto ResetTransform = gdip::GdipResetPathGradientTransform;
+    static constexpr auto MultiplyTransform = gdip::GdipMultiplyPathGradientTransform;
+    static constexpr auto TranslateTransform = gdip::GdipTranslatePathGradientTransform;
+    static constexpr auto ScaleTransform = gdip::GdipScalePathGradientTransform;
+    static constexpr auto RotateTransform = gdip::GdipRotatePathGradientTransform;
+    static constexpr auto GetWrapMode = gdip::GdipGetPathGradientWrapMode;
+    static constexpr auto SetWrapMode = gdip::GdipSetPathGradientWrapMode;
+    static constexpr auto GetRect = gdip::GdipGetPathGradientRect;
+    static constexpr auto GetRectI = gdip::GdipGetPathGradientRectI;
+    static constexpr auto SetGammaCorrection = gdip::GdipSetPathGradientGammaCorrection;
+    static constexpr auto GetGammaCorrection = gdip::GdipGetPathGradientGammaCorrection;
+    static constexpr auto SetBlend = gdip::GdipSetPathGradientBlend;
+    static constexpr auto GetBlend = gdip::GdipGetPathGradientBlend;
+    static constexpr auto GetBlendCount = gdip::GdipGetPathGradientBlendCount;
+    static constexpr auto SetPresetBlend = gdip::GdipSetPathGradientPresetBlend;
+    static constexpr auto GetPresetBlend = gdip::GdipGetPathGradientPresetBlend;
+    static constexpr auto GetPresetBlendCount = gdip::GdipGetPathGradientPresetBlendCount;
+    static constexpr auto SetSigmaBlend = gdip::GdipSetPathGradientSigmaBlend;
+    static constexpr auto SetLinearBlend = gdip::GdipSetPathGradientLinearBlend;
+};
 
+class PathGradientBrushObject : public GradientBrush<PathGradientCalls> {
+public:
     // wrap mode: 4 (clamp) when not given.
     bool CreateFromPoints(std::span<const PointF> points, std::optional<int> wrapMode = std::nullopt);
     bool CreateFromPointsI(std::span<const Point> points, std::optional<int> wrapMode = std::nullopt);
@@ -36,34 +58,9 @@ public:
     Point GetCenterPointI() const;
     bool SetCenterPoint(const PointF& point);
     bool SetCenterPointI(const Point& point);
-    RectF GetRectangle() const;
-    Rect GetRectangleI() const;
-    bool SetGammaCorrection(bool useGamma);
-    bool GetGammaCorrection() const;
-    bool SetBlend(const std::vector<float>& factors, const std::vector<float>& positions);
-    bool GetBlend(std::vector<float>& factors, std::vector<float>& positions) const;
-    int GetBlendCount() const;
-    int GetInterpolationColorCount() const;
+    using GradientBrush::GetInterpolationColorCount;
     bool GetFocusScales(float& scaleX, float& scaleY) const;
     bool SetFocusScales(float scaleX, float scaleY);
-    bool SetInterpolationColors(const std::vector<std::uint32_t>& colors, const std::vector<float>& positions);
-    bool GetInterpolationColors(std::vector<std::uint32_t>& colors, std::vector<float>& positions) const;
-    bool SetBlendBellShape(float focus, float scale);
-    bool SetBlendTriangularShape(float focus, float scale);
-    int GetWrapMode() const;
-    bool SetWrapMode(int mode);
-    bool GetTransform(MatrixObject& target) const;
-    bool SetTransform(const MatrixObject& matrix);
-    bool ResetTransform();
-    bool MultiplyTransform(const MatrixObject& matrix, Order order = std::nullopt);
-    bool TranslateTransform(float dx, float dy, Order order = std::nullopt);
-    bool ScaleTransform(float sx, float sy, Order order = std::nullopt);
-    bool ScaleTransformAt(float sx, float sy, PointF centre, Order order = std::nullopt);
-    bool RotateTransform(float angle, Order order = std::nullopt);
-    bool RotateTransformAt(float angle, PointF centre, Order order = std::nullopt);
-
-private:
-    Gdiplus::GpPathGradient* Gradient() const { return static_cast<Gdiplus::GpPathGradient*>(handle_); }
 };
 
 }  // namespace lumbra
