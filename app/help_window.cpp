@@ -4,6 +4,7 @@
 #include "app/design_font.h"
 #include "app/embedded_bitmap.h"
 #include "app/picture_box.h"
+#include "app/window_thunk.h"
 #include "res/resource_ids.h"
 #include "skin/message_box.h"
 
@@ -61,7 +62,11 @@ public:
     static HWND Load();
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend class WindowThunk<HelpWindow>;
+
+    void OnNcCreate(HWND window);
+    // The window is gone: so is this object.
+    void OnNcDestroy();
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCreate();
     void OnCommand(int id, WORD code);
@@ -84,7 +89,7 @@ HWND HelpWindow::Load() {
     static const ATOM atom = [] {
         WNDCLASSEXW type{};
         type.cbSize = sizeof(type);
-        type.lpfnWndProc = Procedure;
+        type.lpfnWndProc = WindowThunk<HelpWindow>::Procedure;
         type.hInstance = GetModuleHandleW(nullptr);
         type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         type.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -106,22 +111,14 @@ HWND HelpWindow::Load() {
     return window;
 }
 
-LRESULT CALLBACK HelpWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<HelpWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        open_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<HelpWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        open_ = nullptr;
-        delete self;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->Handle(message, wParam, lParam);
+void HelpWindow::OnNcCreate(HWND window) {
+    window_ = window;
+    open_ = window;
+}
+
+void HelpWindow::OnNcDestroy() {
+    open_ = nullptr;
+    delete this;
 }
 
 LRESULT HelpWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

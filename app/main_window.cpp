@@ -9,6 +9,7 @@
 #include "app/main_window_layout.h"
 #include "app/picture_box.h"
 #include "app/shell_opener.h"
+#include "app/window_thunk.h"
 #include "res/resource_ids.h"
 
 #include <commctrl.h>
@@ -63,7 +64,7 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Load() {
-    if (window_ || !RegisterMainWindowClass(Procedure)) return false;
+    if (window_ || !RegisterMainWindowClass(WindowThunk<MainWindow>::Procedure)) return false;
     RECT frame{0, 0, mw::kClientWidth, mw::kClientHeight};
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
     CreateWindowExW(0, kClassName, L"", kStyle, mw::kLeft, mw::kTop, frame.right - frame.left,
@@ -88,21 +89,9 @@ void MainWindow::SelectPage(int index) {
     ShowTabPage(tab, index);
 }
 
-LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->Handle(message, wParam, lParam);
-}
+void MainWindow::OnNcCreate(HWND window) { window_ = window; }
+
+void MainWindow::OnNcDestroy() { window_ = nullptr; }
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -18,6 +18,9 @@ constexpr UINT kTrayEvent = WM_APP + 10;
 constexpr UINT_PTR kTitleTimerId = 2;  // 时钟_更改标题
 constexpr UINT kTitleTimerPeriodMs = 200;
 
+template <typename Window>
+class WindowThunk;
+
 class MainWindow {
 public:
     MainWindow();
@@ -37,7 +40,10 @@ public:
     void SelectPage(int index);
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend class WindowThunk<MainWindow>;
+
+    void OnNcCreate(HWND window);
+    void OnNcDestroy();
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     void OnCreate();
