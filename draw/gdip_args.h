@@ -25,14 +25,16 @@ inline Gdiplus::Unit UnitOf(std::optional<int> unit, int fallback) {
 
 // A scale or rotation about a centre point: moved to the origin, stepped, moved back, in the
 // matrix order that keeps the centre in place. translate(dx, dy, order) and step(order) are
-// library calls; the result is the last call's.
+// library calls. A failed step is reported with its own status (the move back still runs, so
+// the transform is left as it was), never hidden behind the last call's success.
 template <typename Translate, typename Step>
 bool AboutCentre(PointF centre, std::optional<int> order, Translate translate, Step step) {
     const Gdiplus::MatrixOrder matrixOrder = OrderOf(order);
     const float sign = matrixOrder == Gdiplus::MatrixOrderAppend ? -1.0f : 1.0f;
-    translate(sign * centre.X, sign * centre.Y, matrixOrder);
-    step(matrixOrder);
-    return TrackStatus(translate(-sign * centre.X, -sign * centre.Y, matrixOrder));
+    if (!TrackStatus(translate(sign * centre.X, sign * centre.Y, matrixOrder))) return false;
+    const GpStatus stepped = step(matrixOrder);
+    const GpStatus movedBack = translate(-sign * centre.X, -sign * centre.Y, matrixOrder);
+    return TrackStatus(stepped != Gdiplus::Ok ? stepped : movedBack);
 }
 
 // The library's colour type is unsigned long; ours is std::uint32_t.

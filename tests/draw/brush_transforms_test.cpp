@@ -55,8 +55,14 @@ void CheckTransforms(Brush& brush, bool rotates) {
         ASSERT_TRUE(brush.ResetTransform());
         ASSERT_TRUE(brush.ScaleTransformAt(2, 3, PointF(10, 10), order));
         ExpectElements(TransformOf(brush), {2, 0, 0, 3, -10, -20}, order ? "scale at, append" : "scale at");
-        if (!rotates) continue;
         ASSERT_TRUE(brush.ResetTransform());
+        if (!rotates) {
+            // The failed rotation is reported, and the moves around it cancel out.
+            EXPECT_FALSE(brush.RotateTransformAt(90, PointF(10, 10), order));
+            EXPECT_EQ(LastStatus(), kNotImplemented);
+            ExpectElements(TransformOf(brush), kIdentity, "failed rotate at");
+            continue;
+        }
         ASSERT_TRUE(brush.RotateTransformAt(90, PointF(10, 10), order));
         ExpectElements(TransformOf(brush), {0, 1, -1, 0, 20, 0}, order ? "rotate at, append" : "rotate at");
     }
